@@ -42,6 +42,7 @@ public:
         bool parse = true;            // false: the input is not read at all (acts as {})
     };
 
+    // beginText: the command's debug record; null writes none.
     RequestBuilder(Command& command, const char* beginText, Options options);
     RequestBuilder(Command& command, const char* beginText) : RequestBuilder(command, beginText, Options{}) {}
 
@@ -91,5 +92,9 @@ private:
     JsonParser parser_;
     const QTextCodec* cp1251_;
 };
+
+// Commands without input or task item: a request without payload. beginText as for
+// RequestBuilder. Returns 0.
+int prepareEmpty(Command& command, quint16 code, const char* beginText = nullptr);
 
 }  // namespace korvex

@@ -2,6 +2,11 @@
 // Writes JSON members as TLV items by the dictionary's key and type code, and reads members by
 // tag. It never fails loudly: a writer that cannot write returns false and leaves the stream
 // untouched; a getter that finds nothing usable returns its default (empty text, defaultValue).
+//
+// Numbers: integers wrap to the width (two's complement, so -1 at width 2 is FF FF), floats are
+// truncated toward zero and then wrap the same way, booleans are 1 or 0. A float outside
+// [-2^63, 2^64), NaN and infinities included, is not a usable number: the writers refuse it and
+// the getters return defaultValue. Text longer than 65535 bytes once encoded is refused.
 
 #include <string>
 
@@ -20,7 +25,7 @@ public:
 
     // The member under the tag's key: a string for type 0 (encoded with codec when given, an
     // empty string gives an item of length 0); a number or boolean for 1/2/4/8, truncated to
-    // the width (floats toward zero, out-of-range and negative by a defined rule).
+    // the width by the rule above.
     bool toStream(const Json& object, quint16 tag, QDataStream& out, const QTextCodec* codec) const;
     // Non-empty text as a type-0 item (encoded with codec when given); refuses > 65535 bytes.
     bool toStream(const std::string& text, quint16 tag, QDataStream& out, const QTextCodec* codec) const;
