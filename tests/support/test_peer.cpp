@@ -97,7 +97,7 @@ TestPeer::~TestPeer()
         for (const int socket : sockets_)
             ::shutdown(socket, SHUT_RDWR);
     }
-    stopping_.notify_all();
+    changed_.notify_all();
     ::shutdown(listener_, SHUT_RDWR);  // wakes accept()
     acceptor_.join();
     for (std::thread& server : servers_)
@@ -123,6 +123,12 @@ std::vector<Request> TestPeer::requests() const
 {
     std::lock_guard<std::mutex> guard(lock_);
     return requests_;
+}
+
+bool TestPeer::awaitRequests(std::size_t count, milliseconds limit) const
+{
+    std::unique_lock<std::mutex> guard(lock_);
+    return changed_.wait_for(guard, limit, [&] { return requests_.size() >= count; });
 }
 
 int TestPeer::connections() const
@@ -163,6 +169,7 @@ void TestPeer::serve(int socket, int connection)
             std::lock_guard<std::mutex> guard(lock_);
             requests_.push_back({connection, frame});
         }
+        changed_.notify_all();
         const Step step = next(frame);
         bool alive = pauseFor(step.delay);
         for (std::size_t i = 0; alive && i < step.pieces.size(); ++i) {
@@ -199,7 +206,7 @@ Step TestPeer::next(const QByteArray& request)
 bool TestPeer::pauseFor(milliseconds span)
 {
     std::unique_lock<std::mutex> guard(lock_);
-    stopping_.wait_for(guard, span, [this] { return stop_; });
+    changed_.wait_for(guard, span, [this] { return stop_; });
     return !stop_;
 }
 

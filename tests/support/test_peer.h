@@ -13,7 +13,8 @@
 //
 // Several requests on one connection take consecutive steps. When the script is used up, the
 // handler given to answerEach() decides; without one the peer hangs up. A request is recorded
-// before its step runs, so after a call returns, requests() holds everything it sent.
+// before its step runs, so after a call that got its reply, requests() holds everything it
+// sent; after a call that gave up early (time-out 0), awaitRequests() waits for the bytes.
 
 #include <chrono>
 #include <condition_variable>
@@ -74,6 +75,8 @@ public:
     void answerEach(std::function<Step(const QByteArray& request)> handler);
 
     std::vector<Request> requests() const;
+    // Waits until `count` requests are recorded; false when `limit` passes first.
+    bool awaitRequests(std::size_t count, milliseconds limit = milliseconds(10000)) const;
     int connections() const;
 
 private:
@@ -85,7 +88,7 @@ private:
     int listener_ = -1;
     std::uint16_t port_ = 0;
     mutable std::mutex lock_;
-    std::condition_variable stopping_;
+    mutable std::condition_variable changed_;  // a request came, or the peer stops
     bool stop_ = false;
     std::deque<Step> steps_;
     std::function<Step(const QByteArray&)> handler_;
