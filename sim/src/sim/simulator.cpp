@@ -91,7 +91,7 @@ void Simulator::serve(Link& link)
         // Without the magic no later frame boundary can be trusted.
         if (open && next == FrameSplitter::Result::kGarbage) {
             if (options_.verbose)
-                log("request  #" + std::to_string(connection) + ": no frame magic, connection closed");
+                log("request #" + std::to_string(connection) + ": no frame magic, connection closed");
             link.hangUp();
             return;
         }

@@ -1,9 +1,9 @@
 #pragma once
 // One readable line per request and per reply, for --verbose:
-//   request  #2 203 open_shift: task_id=1 user_name="Кассир"
-//   reply    #2 203 open_shift: response=0 extended=0
-// Items go by their names in the device dictionary (tag_N for others); texts are shown as
-// Windows-1251, nested blocks in braces, other bytes by their size.
+//   request #2 203 open_shift: task_id=1 user_name="Кассир"
+//   reply   #2 203 open_shift: response=0 extended=0
+// Items go by their names in the device dictionary (tag_N for others); texts are decoded from
+// Windows-1251, nested blocks shown in braces, other bytes by their size.
 
 #include <cstdint>
 #include <string>
