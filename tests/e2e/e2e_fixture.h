@@ -2,6 +2,7 @@
 // A host program's view: the exported functions against an in-process simulator.
 
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ protected:
         return parsed(out);
     }
 
-    // Polls the status of `task` until it is no longer 3/103; the last envelope.
+    // Polls the status of `task` until it is no longer 3/103 (for 10 s at most); the last envelope.
     Json waitFor(korvex3_u32 task)
     {
         Json status;
@@ -65,6 +66,7 @@ protected:
             status = parsed(out);
             if (!(status.value("response", 0) == 3 && status.value("extended", 0) == 103))
                 break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return status;
     }

@@ -28,12 +28,12 @@ TEST_F(RegistrationTest, SequenceCompletesAndTheRegisterWorks)
     ASSERT_EQ(korvex3_fremu_registration(handle, kTimeout, task, kRegistration, out), 0);
     EXPECT_EQ(parsed(out)["response"], 0);
     EXPECT_NE(task, 0u);
-    const Json done = waitFor(task);
-    EXPECT_EQ(done["response"], 0);
+    Json done = waitFor(task);
+    ASSERT_EQ(done["response"], 0);
     EXPECT_EQ(done["data"]["fd_number"], 1);
 
     ASSERT_EQ(korvex3_get_state(handle, kTimeout, out), 0);
-    const Json state = parsed(out)["data"];
+    Json state = parsed(out)["data"];
     EXPECT_EQ(state["company_name"], "ИП Иванов");
     EXPECT_EQ(state["sale_address"], "г. Тверь, ул. Советская, 5");
     EXPECT_EQ(state["regnum"], "0000000002054321");

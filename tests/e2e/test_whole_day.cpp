@@ -23,16 +23,16 @@ TEST_F(WholeDayTest, OpenSellReadBackReportAndClose)
                   R"({"tax_id":3,"price":123400,"quant":15000,"intcode":"B2","name":"Хлеб"})")["response"], 0);
     EXPECT_EQ(run(korvex3_fremu_close_doc, R"({"cash":2500000})")["response"], 0);
 
-    const Json status = waitFor(lastTask);
+    Json status = waitFor(lastTask);
     ASSERT_EQ(status["response"], 0);
-    const Json& done = status["data"];
+    Json& done = status["data"];
     EXPECT_EQ(done["fd_number"], 2);
     EXPECT_EQ(done["sales"]["check_count"], 1);
     EXPECT_EQ(done["sales"]["check_total"], 2185100);
     EXPECT_EQ(done["shift_cash"], 2185100);
 
     ASSERT_EQ(korvex3_get_fd(handle, kTimeout, R"({"fd_doc_id":2})", out), 0);
-    const Json fd = parsed(out)["data"];
+    Json fd = parsed(out)["data"];
     EXPECT_EQ(fd["fd_doc_type"], 3);
     EXPECT_EQ(fd["fd_number"], 2);
     EXPECT_EQ(fd["fd_sign"], done["fd_sign"]);
@@ -41,7 +41,7 @@ TEST_F(WholeDayTest, OpenSellReadBackReportAndClose)
     EXPECT_EQ(fd["operation"], 1);
 
     ASSERT_EQ(korvex3_import_doc(handle, kTimeout, R"({"fd_doc_id":2})", out), 0);
-    const Json doc = parsed(out)["data"];
+    Json doc = parsed(out)["data"];
     EXPECT_EQ(doc["fd_doc_type"], 3);
     EXPECT_EQ(doc["fd_sign"], done["fd_sign"]);
     EXPECT_EQ(doc["fd_date"], done["fd_date"]);

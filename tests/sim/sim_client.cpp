@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -19,6 +21,14 @@ QByteArray requestFrame(std::uint16_t cmd, const QByteArray& payload, const char
     if (!payload.isEmpty())
         body += item(9, payload);
     return frameOf(body);
+}
+
+QByteArray valueOf(const QByteArray& body, std::uint16_t tag)
+{
+    const std::optional<QByteArray> value = itemOf(body, tag);
+    if (!value)
+        ADD_FAILURE() << "no item " << tag;
+    return value.value_or(QByteArray());
 }
 
 QByteArray task(std::uint32_t id) { return item(53, u32(id)); }

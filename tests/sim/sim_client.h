@@ -32,6 +32,9 @@ struct Answer {
     QByteArray frame;
 };
 
+// The value of the first item with `tag`; a test failure (and an empty value) when there is none.
+QByteArray valueOf(const QByteArray& body, std::uint16_t tag);
+
 // The request frame: serial (when given), client version, command, payload (when given).
 QByteArray requestFrame(std::uint16_t cmd, const QByteArray& payload = {}, const char* serial = kSerial);
 // The task item 53.

@@ -27,7 +27,7 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> outcomes(const QByteArray& 
     std::vector<std::pair<std::uint64_t, std::uint64_t>> result;
     for (const Item& record : itemsOf(body))
         if (record.tag == 130)
-            result.emplace_back(numberOf(*itemOf(record.value, 129)), numberOf(*itemOf(record.value, 8)));
+            result.emplace_back(numberOf(valueOf(record.value, 129)), numberOf(valueOf(record.value, 8)));
     return result;
 }
 
@@ -59,8 +59,8 @@ TEST_F(GoodsTest, ReadByListReturnsRecordsAndMisses)
     EXPECT_EQ(outcomes(read.body), (Outcomes{{5, 0}, {4, response::kNoSuchGoods}, {3, 0}}));
     const QByteArray third = itemsOf(read.body)[2].value;
     EXPECT_EQ(itemOf(third, 41), QByteArray("\xC0\xC1"));
-    EXPECT_EQ(numberOf(*itemOf(third, 37)), 5000u);
-    EXPECT_EQ(numberOf(*itemOf(third, 36)), 1u);
+    EXPECT_EQ(numberOf(valueOf(third, 37)), 5000u);
+    EXPECT_EQ(numberOf(valueOf(third, 36)), 1u);
 }
 
 TEST_F(GoodsTest, ReadByRange)
@@ -89,7 +89,7 @@ TEST_F(GoodsTest, FullDatabaseRefusesNewRecordsButUpdatesOld)
     simulator.withState([](korvex::sim::RegisterState& s) { s.identity.goodsCapacity = 3; });
     const Answer written = call(402, item(132, goods(3, "X") + goods(4, "Y")));
     EXPECT_EQ(outcomes(written.body), (Outcomes{{3, 0}, {4, response::kGoodsFull}}));
-    EXPECT_EQ(numberOf(*itemOf(call(1).body, 135)), 3u);
+    EXPECT_EQ(numberOf(valueOf(call(1).body, 135)), 3u);
 }
 
 }  // namespace

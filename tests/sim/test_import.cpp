@@ -54,16 +54,17 @@ TEST_F(ImportTest, PiecesMakeTheDocument)
     EXPECT_EQ(numberOf(document.left(2)), 3u);
     EXPECT_EQ(numberOf(document.mid(2, 2)), std::uint64_t(document.size() - 4));
     const QByteArray items = document.mid(4);
-    EXPECT_EQ(numberOf(*itemOf(items, 1040)), 2u);
-    EXPECT_EQ(numberOf(*itemOf(items, 1054)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(items, 1020)), 21851u);
-    EXPECT_EQ(numberOf(*itemOf(items, 1031)), 21851u);
+    EXPECT_EQ(numberOf(valueOf(items, 1040)), 2u);
+    EXPECT_EQ(numberOf(valueOf(items, 1054)), 1u);
+    EXPECT_EQ(numberOf(valueOf(items, 1020)), 21851u);
+    EXPECT_EQ(numberOf(valueOf(items, 1031)), 21851u);
     // Operator 1 of the document, named "Кассир 1" in CP866.
-    EXPECT_EQ(toHex(*itemOf(items, 1021)), "8A A0 E1 E1 A8 E0 20 31");
+    EXPECT_EQ(toHex(valueOf(items, 1021)), "8A A0 E1 E1 A8 E0 20 31");
     // The sign's last four bytes are the document's fiscal sign, most significant first.
-    const QByteArray record = *itemOf(call(102, item(20, u32(2))).body, 21);
-    const QByteArray sign = *itemOf(items, 1077);
+    const QByteArray record = valueOf(call(102, item(20, u32(2))).body, 21);
+    const QByteArray sign = valueOf(items, 1077);
     ASSERT_EQ(sign.size(), 6);
+    ASSERT_EQ(record.size(), 19);
     const char bigEndian[] = {record[12], record[11], record[10], record[9]};
     EXPECT_EQ(sign.mid(2), QByteArray(bigEndian, 4));
 }
@@ -77,12 +78,12 @@ TEST_F(ImportTest, PositionsCarryNamePriceQuantityAndTax)
         if (one.tag == 1059)
             positions.push_back(one.value);
     ASSERT_EQ(positions.size(), 2u);
-    EXPECT_EQ(toHex(*itemOf(positions[0], 1030)), "8C AE AB AE AA AE");  // "Молоко"
-    EXPECT_EQ(numberOf(*itemOf(positions[0], 1079)), 10000u);            // 100.00
-    EXPECT_EQ(toHex(*itemOf(positions[0], 1023)), "00 02");              // 2 pieces
-    EXPECT_EQ(toHex(*itemOf(positions[1], 1023)), "01 0F");              // 1.5
-    EXPECT_EQ(numberOf(*itemOf(positions[1], 1199)), 6u);                // tax 1: no VAT
-    EXPECT_EQ(numberOf(*itemOf(positions[1], 1200)), 0u);
+    EXPECT_EQ(toHex(valueOf(positions[0], 1030)), "8C AE AB AE AA AE");  // "Молоко"
+    EXPECT_EQ(numberOf(valueOf(positions[0], 1079)), 10000u);            // 100.00
+    EXPECT_EQ(toHex(valueOf(positions[0], 1023)), "00 02");              // 2 pieces
+    EXPECT_EQ(toHex(valueOf(positions[1], 1023)), "01 0F");              // 1.5
+    EXPECT_EQ(numberOf(valueOf(positions[1], 1199)), 6u);                // tax 1: no VAT
+    EXPECT_EQ(numberOf(valueOf(positions[1], 1200)), 0u);
 }
 
 TEST(ImportPieceTest, ShortDocumentComesWholeWithTheLastPiece)
@@ -121,9 +122,9 @@ TEST_F(ImportTest, TagReadGivesTheItemsOfThatTag)
     const QByteArray document = importAll(2, replies);
     const Answer sign = call(105, item(20, u32(2)) + item(87, u16(1077)));
     ASSERT_EQ(sign.response, 0);
-    EXPECT_EQ(*itemOf(sign.body, 21), item(1077, *itemOf(document.mid(4), 1077)));
+    EXPECT_EQ(valueOf(sign.body, 21), item(1077, valueOf(document.mid(4), 1077)));
     const Answer whole = call(105, item(20, u32(2)) + item(87, u16(0)));
-    EXPECT_EQ(*itemOf(whole.body, 21), document);
+    EXPECT_EQ(valueOf(whole.body, 21), document);
     EXPECT_EQ(call(105, item(20, u32(2)) + item(87, u16(9999))).response, response::kNoSuchTag);
     EXPECT_EQ(call(105, item(20, u32(2))).response, response::kBadParameter);
 }

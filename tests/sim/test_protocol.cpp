@@ -16,9 +16,9 @@ TEST_F(ProtocolTest, InformationWithoutSerialNamesTheRegister)
     ASSERT_TRUE(answer.received);
     EXPECT_EQ(answer.response, 0);
     EXPECT_EQ(itemOf(answer.body, 6), QByteArray(kSerial));
-    EXPECT_EQ(numberOf(*itemOf(answer.body, 1)), 0x1005u);
-    EXPECT_EQ(numberOf(*itemOf(answer.body, 2)), 37u);
-    EXPECT_EQ(itemOf(answer.body, 3)->size(), 2);
+    EXPECT_EQ(numberOf(valueOf(answer.body, 1)), 0x1005u);
+    EXPECT_EQ(numberOf(valueOf(answer.body, 2)), 37u);
+    EXPECT_EQ(valueOf(answer.body, 3).size(), 2);
     // Items 8 and 30 come first, item 9 last, and the reply carries no further items.
     const std::vector<Item> frameItems = itemsOf(bodyOf(answer.frame));
     ASSERT_EQ(frameItems.size(), 3u);

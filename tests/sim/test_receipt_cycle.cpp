@@ -27,26 +27,26 @@ TEST_F(ReceiptCycleTest, StatusOfTheClosingNamesItsDocumentAndCounters)
     sell();
     const Answer status = call(212, task(13));
     ASSERT_EQ(status.response, 0);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 59)), 2u);  // after the shift opening report
+    EXPECT_EQ(numberOf(valueOf(status.body, 59)), 2u);  // after the shift opening report
     EXPECT_TRUE(itemOf(status.body, 60).has_value());
-    EXPECT_EQ(numberOf(*itemOf(status.body, 58)) % 60, 0u);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 43)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 82)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 15)), kTotal);  // the change left the drawer
-    const QByteArray sales = *itemOf(status.body, 103);
-    EXPECT_EQ(numberOf(*itemOf(sales, 109)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(sales, 110)), kTotal);
-    EXPECT_EQ(numberOf(*itemOf(*itemOf(status.body, 105), 109)), 0u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 58)) % 60, 0u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 43)), 1u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 82)), 1u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 15)), kTotal);  // the change left the drawer
+    const QByteArray sales = valueOf(status.body, 103);
+    EXPECT_EQ(numberOf(valueOf(sales, 109)), 1u);
+    EXPECT_EQ(numberOf(valueOf(sales, 110)), kTotal);
+    EXPECT_EQ(numberOf(valueOf(valueOf(status.body, 105), 109)), 0u);
 }
 
 TEST_F(ReceiptCycleTest, CashTotalFollowsSalesAndReturns)
 {
     sell();
-    EXPECT_EQ(numberOf(*itemOf(call(210).body, 15)), kTotal);
+    EXPECT_EQ(numberOf(valueOf(call(210).body, 15)), kTotal);
     ASSERT_EQ(call(205, openDocPayload(2)).response, 0);
     ASSERT_EQ(call(206, itemPayload(1000000, 10000)).response, 0);
     ASSERT_EQ(call(209, cashPayload(1000000)).response, 0);
-    EXPECT_EQ(numberOf(*itemOf(call(210).body, 15)), kTotal - 1000000);
+    EXPECT_EQ(numberOf(valueOf(call(210).body, 15)), kTotal - 1000000);
 }
 
 TEST_F(ReceiptCycleTest, DocumentRecordHoldsDateNumberSignAndTotal)
@@ -55,16 +55,16 @@ TEST_F(ReceiptCycleTest, DocumentRecordHoldsDateNumberSignAndTotal)
     const Answer status = call(212, task(13));
     const Answer fd = call(102, item(20, u32(2)));
     ASSERT_EQ(fd.response, 0);
-    EXPECT_EQ(numberOf(*itemOf(fd.body, 19)), 3u);
-    const QByteArray record = *itemOf(fd.body, 21);
+    EXPECT_EQ(numberOf(valueOf(fd.body, 19)), 3u);
+    const QByteArray record = valueOf(fd.body, 21);
     ASSERT_EQ(record.size(), 19);
     EXPECT_EQ(numberOf(record.mid(5, 4)), 2u);
-    EXPECT_EQ(record.mid(9, 4), *itemOf(status.body, 60));
+    EXPECT_EQ(record.mid(9, 4), valueOf(status.body, 60));
     EXPECT_EQ(record[13], 1);                            // sale
     EXPECT_EQ(numberOf(record.mid(14, 5)), kTotal / 100);  // kopecks
     // The five date bytes are the document's minute in local time.
     std::tm local{};
-    const std::time_t date = std::time_t(numberOf(*itemOf(status.body, 58)));
+    const std::time_t date = std::time_t(numberOf(valueOf(status.body, 58)));
     localtime_r(&date, &local);
     const char date5[] = {char(local.tm_year - 100), char(local.tm_mon + 1), char(local.tm_mday), char(local.tm_hour),
                           char(local.tm_min)};
@@ -77,8 +77,8 @@ TEST_F(ReceiptCycleTest, ShiftReportsCarryTheShiftNumber)
     ASSERT_EQ(call(204, item(13, u16(1))).response, 0);
     for (const std::uint32_t number : {1u, 2u}) {
         const Answer fd = call(102, item(20, u32(number)));
-        EXPECT_EQ(numberOf(*itemOf(fd.body, 19)), number == 1 ? 2u : 5u);
-        EXPECT_EQ(toHex(itemOf(fd.body, 21)->mid(13)), "01 00");
+        EXPECT_EQ(numberOf(valueOf(fd.body, 19)), number == 1 ? 2u : 5u);
+        EXPECT_EQ(toHex(valueOf(fd.body, 21).mid(13)), "01 00");
     }
 }
 
@@ -88,11 +88,11 @@ TEST_F(ReceiptCycleTest, FiscalDriveStateCountsDocumentsAndTheShift)
     const Answer state = call(104);
     ASSERT_EQ(state.response, 0);
     EXPECT_EQ(itemOf(state.body, 24), QByteArray("9999078900012345"));
-    EXPECT_EQ(numberOf(*itemOf(state.body, 16)), 2u);
-    EXPECT_EQ(numberOf(*itemOf(state.body, 43)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(state.body, 86)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(state.body, 82)), 1u);
-    EXPECT_EQ(numberOf(*itemOf(state.body, 79)), 3u);  // fiscal mode
+    EXPECT_EQ(numberOf(valueOf(state.body, 16)), 2u);
+    EXPECT_EQ(numberOf(valueOf(state.body, 43)), 1u);
+    EXPECT_EQ(numberOf(valueOf(state.body, 86)), 1u);
+    EXPECT_EQ(numberOf(valueOf(state.body, 82)), 1u);
+    EXPECT_EQ(numberOf(valueOf(state.body, 79)), 3u);  // fiscal mode
 }
 
 TEST_F(ReceiptCycleTest, StateNamesTheOrganisationInWindows1251)
@@ -100,8 +100,8 @@ TEST_F(ReceiptCycleTest, StateNamesTheOrganisationInWindows1251)
     const Answer state = call(6);
     ASSERT_EQ(state.response, 0);
     EXPECT_EQ(itemOf(state.body, 92), QByteArray("7700000009"));
-    EXPECT_EQ(toHex(itemOf(state.body, 91)->left(4)), "CE CE CE 20");  // "ООО "
-    EXPECT_EQ(itemOf(state.body, 139)->size(), 4);
+    EXPECT_EQ(toHex(valueOf(state.body, 91).left(4)), "CE CE CE 20");  // "ООО "
+    EXPECT_EQ(valueOf(state.body, 139).size(), 4);
 }
 
 TEST_F(ReceiptCycleTest, SettingTheClockMovesDocumentDates)
@@ -110,7 +110,7 @@ TEST_F(ReceiptCycleTest, SettingTheClockMovesDocumentDates)
     ASSERT_EQ(call(18, item(139, u32(later))).response, 0);
     openShift();
     const Answer fd = call(104);
-    EXPECT_GE(numberOf(*itemOf(fd.body, 18)) + 60, later);
+    EXPECT_GE(numberOf(valueOf(fd.body, 18)) + 60, later);
 }
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST_F(RegistrationTest, StepsRegisterTheRegister)
     ASSERT_EQ(call(217, task(3) + kCompletion).response, 0);
     const Answer status = call(212, task(3));
     ASSERT_EQ(status.response, 0);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 59)), 1u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 59)), 1u);
 
-    const QByteArray record = *itemOf(call(102, item(20, u32(1))).body, 21);
+    const QByteArray record = valueOf(call(102, item(20, u32(1))).body, 21);
     ASSERT_EQ(record.size(), 47);
     EXPECT_EQ(record.mid(13, 12), QByteArray("7700000009  "));
     EXPECT_EQ(record.mid(25, 20), QByteArray("0000000002054321    "));
@@ -65,8 +65,8 @@ TEST_F(RegistrationTest, ReregistrationNeedsAReasonAndAClosedShift)
     EXPECT_EQ(call(217, task(4) + kCompletion).response, response::kBadParameter);
     ASSERT_EQ(call(217, task(5) + item(116, u8(4))).response, 0);
     const Answer fd = call(102, item(20, u32(2)));
-    EXPECT_EQ(numberOf(*itemOf(fd.body, 19)), 11u);
-    EXPECT_EQ(itemOf(fd.body, 21)->at(47), 4);
+    EXPECT_EQ(numberOf(valueOf(fd.body, 19)), 11u);
+    EXPECT_EQ(toHex(valueOf(fd.body, 21).mid(47)), "04");
     openShift();
     EXPECT_EQ(call(215, task(6)).response, response::kShiftOpen);
 }

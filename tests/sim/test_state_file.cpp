@@ -53,9 +53,9 @@ TEST_F(StateFileTest, StateSurvivesARestart)
     SimClient client(restarted.port());
     const Answer fd = client.call(102, item(20, u32(2)));
     ASSERT_EQ(fd.response, 0);
-    EXPECT_EQ(numberOf(itemOf(fd.body, 21)->mid(14, 5)), 10000u);
+    EXPECT_EQ(numberOf(valueOf(fd.body, 21).mid(14, 5)), 10000u);
     ASSERT_EQ(client.call(201).response, 0);
-    EXPECT_EQ(numberOf(*itemOf(client.call(210).body, 15)), 1000000u);
+    EXPECT_EQ(numberOf(valueOf(client.call(210).body, 15)), 1000000u);
     EXPECT_EQ(client.call(203, item(13, u16(1))).response, korvex::sim::response::kShiftOpen);
     EXPECT_EQ(itemOf(itemsOf(client.call(401).body).at(0).value, 129), u16(7));
     // The document content too: the position's name comes back in the import.

@@ -41,7 +41,7 @@ TEST_F(TaskTest, TaskFinishesAfterItsDelay)
     }
     EXPECT_EQ(status.response, 0);
     EXPECT_EQ(status.extended, 0u);
-    EXPECT_EQ(numberOf(*itemOf(status.body, 59)), 1u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 59)), 1u);
 }
 
 TEST_F(TaskTest, RefusedCommandLeavesItsCodeInTheTask)
@@ -58,7 +58,7 @@ TEST_F(TaskTest, CommandWithoutFiscalDocumentReportsOnlyTheShift)
     const Answer status = call(212, task(3));
     ASSERT_EQ(status.response, 0);
     EXPECT_FALSE(itemOf(status.body, 59).has_value());
-    EXPECT_EQ(numberOf(*itemOf(status.body, 82)), 0u);
+    EXPECT_EQ(numberOf(valueOf(status.body, 82)), 0u);
     for (std::uint16_t block = 103; block <= 108; ++block)
         EXPECT_TRUE(itemOf(status.body, block).has_value()) << block;
 }
@@ -69,7 +69,7 @@ TEST_F(TaskTest, ReusedIdNamesTheLatestTask)
     ASSERT_EQ(call(205, task(1) + openDocPayload(1)).response, 0);
     ASSERT_EQ(call(206, task(1) + itemPayload(100, 10000)).response, 0);
     ASSERT_EQ(call(209, task(1) + cashPayload(100)).response, 0);
-    EXPECT_EQ(numberOf(*itemOf(call(212, task(1)).body, 59)), 2u);
+    EXPECT_EQ(numberOf(valueOf(call(212, task(1)).body, 59)), 2u);
 }
 
 TEST_F(TaskTest, MarkingCheckReportsItsOutcome)
@@ -79,9 +79,9 @@ TEST_F(TaskTest, MarkingCheckReportsItsOutcome)
     ASSERT_EQ(call(228, task(7) + item(126, "0104600439931256215abcdefghijklm") + request).response, 0);
     ASSERT_EQ(call(228, task(8) + item(126, "garbage") + request).response, 0);
     const Answer good = call(212, task(7));
-    EXPECT_EQ(numberOf(*itemOf(good.body, 170)), 15u);
-    EXPECT_EQ(numberOf(*itemOf(good.body, 163)), 2u);
-    EXPECT_EQ(numberOf(*itemOf(call(212, task(8)).body, 170)), 0u);
+    EXPECT_EQ(numberOf(valueOf(good.body, 170)), 15u);
+    EXPECT_EQ(numberOf(valueOf(good.body, 163)), 2u);
+    EXPECT_EQ(numberOf(valueOf(call(212, task(8)).body, 170)), 0u);
     EXPECT_EQ(call(228, task(9) + request).response, response::kBadParameter);
 }
 
