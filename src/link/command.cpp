@@ -1,18 +1,31 @@
 #include "link/command.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 
 #include "api/log.h"
 #include "link/frame_format.h"
+#include "link/host_addresses.h"
 #include "link/packet.h"
 #include "tlv/tlv_dictionary.h"
 
 namespace {
 
+// Tries the host's addresses in turn, all within the one connect time-out.
 bool connectSocket(QTcpSocket& socket, const QString& host, quint16 port)
 {
-    socket.connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    return socket.waitForConnected(Command::kConnectTimeoutMs);
+    QElapsedTimer clock;
+    clock.start();
+    for (const QHostAddress& address : korvex::hostAddresses(host)) {
+        const qint64 left = Command::kConnectTimeoutMs - clock.elapsed();
+        if (left <= 0)
+            break;
+        socket.connectToHost(address, port, QIODevice::ReadWrite);
+        if (socket.waitForConnected(int(left)))
+            return true;
+        socket.abort();
+    }
+    return false;
 }
 
 }  // namespace
