@@ -65,7 +65,7 @@ TEST_P(Address, ParsesHostAndPort)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Address,
+INSTANTIATE_TEST_SUITE_P(Forms, Address,
                          testing::Values(AddressCase{"127.0.0.1", true, "127.0.0.1", 8080},
                                          AddressCase{"127.0.0.1:9100", true, "127.0.0.1", 9100},
                                          AddressCase{"localhost:65535", true, "localhost", 65535},
