@@ -12,6 +12,10 @@ bool initialised = false;
 
 std::shared_ptr<spdlog::logger> makeLogger(const QString& folder)
 {
+    // spdlog would create a missing folder with all its parents; without the folder there is
+    // no file, and records are lost.
+    if (!QDir(folder).exists())
+        return std::make_shared<spdlog::logger>(korvex::log::kLoggerName);
     const std::string path = QString(folder + "/" + korvex::log::kFileName).toUtf8().toStdString();
     try {
         auto sink = std::make_shared<spdlog::sinks::rotating_file_sink_mt>(
