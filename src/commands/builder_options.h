@@ -30,4 +30,11 @@ inline RequestBuilder::Options inputIgnored()
     return options;
 }
 
+// `options` without the task item, for commands whose requests never carry one.
+inline RequestBuilder::Options withoutTaskItem(RequestBuilder::Options options = {})
+{
+    options.taskItem = false;
+    return options;
+}
+
 }  // namespace korvex

@@ -1,7 +1,7 @@
 #include "commands/device/command_query.h"
 
 #include "api/log.h"
-#include "commands/request_builder.h"
+#include "commands/builder_options.h"
 #include "tlv/reply_fields.h"
 
 namespace {
@@ -13,9 +13,7 @@ constexpr quint16 kCounterBlocks[] = {103, 105, 107, 104, 106, 108};
 
 int CommandQuery::prepare()
 {
-    korvex::RequestBuilder::Options taskOnly;
-    taskOnly.parse = false;
-    return korvex::RequestBuilder(*this, nullptr, taskOnly).finish(kCode);
+    return korvex::RequestBuilder(*this, nullptr, korvex::inputIgnored()).finish(kCode);
 }
 
 Json CommandQuery::parse(const QByteArray& body)

@@ -1,0 +1,139 @@
+#include "registration/registration.h"
+
+#include <thread>
+#include <vector>
+
+#include "api/log.h"
+#include "commands/device/command_query.h"
+#include "commands/request_builder.h"
+#include "registration/command_add_reg_item.h"
+#include "registration/command_begin_registration.h"
+#include "registration/command_registration.h"
+#include "registration/response.h"
+#include "tlv/codecs.h"
+#include "tlv/json_parser.h"
+
+namespace {
+
+// The long attributes, sent one item each before the completing step, in this order:
+// company_name, sale_address, sale_location, ofd_name, fns_site.
+constexpr quint16 kLongAttributes[] = {91, 93, 94, 95, 97};
+constexpr quint16 kTagFdTag = 87;
+constexpr int kResponseBusy = 3, kExtendedBusy = 103;
+
+bool isZero(const korvex::Response& status) { return status.response() == 0 && status.extended() == 0; }
+bool isBusy(const korvex::Response& status)
+{
+    return status.response() == kResponseBusy && status.extended() == kExtendedBusy;
+}
+
+// The item texts of the long attributes present in the input (Windows-1251, up to a zero byte).
+std::vector<std::string> itemTexts(const Json& input)
+{
+    const TLVDictionary* dictionary = korvex::deviceDictionary();
+    const JsonParser reader(dictionary);
+    std::vector<std::string> items;
+    for (const quint16 tag : kLongAttributes) {
+        std::string bytes = reader.getEncoded(input, tag, korvex::cp1251());
+        bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+        if (bytes.empty())
+            continue;
+        const QByteArray value = QByteArray::fromStdString(bytes).toBase64();
+        items.push_back(korvex::compact(Json{{dictionary->name(kTagFdTag), tag}, {"value", value.toStdString()}}));
+    }
+    return items;
+}
+
+int stepFailed(CmdReg& reg, int result)
+{
+    reg.resultText = nullptr;
+    return result;
+}
+
+// The step procedure shared by the opening and the item steps.
+int runStep(CmdReg& reg, Command& step, const QByteArray& input)
+{
+    using Clock = std::chrono::steady_clock;
+    ConnectionInfo& connection = *reg.connection;
+    reg.completed = false;
+    const quint32 task = connection.takeTaskId();
+    int result = step.run(CmdReg::kStepTimeoutMs, task, input);
+    if (result != korvex3::kOk)
+        return stepFailed(reg, result);
+    KORVEX_LOG("step: {}", step.output.toStdString());
+    if (!isZero(korvex::Response(step.output.constData()))) {
+        reg.resultText = connection.addString(step.output);
+        return korvex3::kOk;
+    }
+
+    CommandQuery query(connection.host, reg.port, connection.serial);
+    const Clock::time_point deadline = Clock::now() + reg.waitLimit;
+    for (;;) {
+        result = query.run(CmdReg::kStepTimeoutMs, task, {});
+        if (result != korvex3::kOk)
+            return stepFailed(reg, result);
+        KORVEX_LOG("status: {}", query.output.toStdString());
+        const korvex::Response status(query.output.constData());
+        if (isZero(status)) {
+            reg.completed = true;
+            return korvex3::kOk;
+        }
+        if (!isBusy(status)) {
+            reg.resultText = connection.addString(query.output);
+            return korvex3::kOk;
+        }
+        if (Clock::now() + CmdReg::kPollInterval > deadline)
+            return stepFailed(reg, korvex3::kNoReply);
+        std::this_thread::sleep_for(CmdReg::kPollInterval);
+    }
+}
+
+}  // namespace
+
+int beginRegistration(CmdReg& reg)
+{
+    CommandBeginRegistration step(reg.connection->host, reg.port, reg.connection->serial);
+    return runStep(reg, step, {});
+}
+
+int addRegistrationItem(CmdReg& reg)
+{
+    CommandAddRegItem step(reg.connection->host, reg.port, reg.connection->serial);
+    return runStep(reg, step, QByteArray::fromStdString(reg.itemJson));
+}
+
+int registration(ConnectionInfo* connection, quint16 port, quint16 timeout, quint32& taskId, const char* json,
+                 const char*& out)
+{
+    const QByteArray text(json ? json : "");
+    const Json input = korvex::parseInput(text);
+    KORVEX_LOG("{}", text.toStdString());
+    if (!connection)
+        return korvex3::kNoHandle;
+    if (input.is_null() || input.is_discarded())
+        return korvex3::kInvalidFields;
+
+    CmdReg reg;
+    reg.connection = connection;
+    reg.port = port;
+    int result = beginRegistration(reg);
+    for (const std::string& item : itemTexts(input)) {
+        if (result != korvex3::kOk || !reg.completed)
+            break;
+        reg.itemJson = item;
+        result = addRegistrationItem(reg);
+    }
+    if (result != korvex3::kOk || !reg.completed) {
+        out = result == korvex3::kOk ? reg.resultText : nullptr;
+        return result;
+    }
+
+    CommandRegistration complete(connection->host, port, connection->serial);
+    const quint32 task = connection->takeTaskId();
+    result = complete.run(timeout, task, text);
+    out = result == korvex3::kOk ? connection->addString(complete.output) : nullptr;
+    if (result == korvex3::kOk)
+        KORVEX_LOG("response: {}", out);
+    taskId = complete.sent ? task : 0;
+    return result;
+}
