@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"item_without_price", {kEnter, kOpenShift, kOpenSale, {206, item(51, u8(1)) + item(38, u64(1)) + item(41, "X"), response::kBadParameter}}},
         OrderCase{"close_without_items", {kEnter, kOpenShift, kOpenSale, {209, cashPayload(100), response::kNoItems}}},
         OrderCase{"payment_short", {kEnter, kOpenShift, kOpenSale, kItem, {209, cashPayload(999900), response::kPaymentShort}}},
+        OrderCase{"payment_beyond_any_total", {kEnter, kOpenShift, kOpenSale, kItem, {209, item(31, u64(~0ull)) + item(32, u64(~0ull)), response::kBadParameter}}},
         OrderCase{"card_above_total", {kEnter, kOpenShift, kOpenSale, kItem, {209, item(32, u64(1000100)), response::kPaymentTooLarge}}},
         OrderCase{"cash_return_above_drawer", {kEnter, kOpenShift, {205, openDocPayload(2)}, kItem, {209, cashPayload(1000000), response::kNotEnoughCash}}},
         OrderCase{"cancel_without_document", {kEnter, kOpenShift, {207, {}, response::kNoDocument}}},

@@ -24,7 +24,8 @@ std::string unitName(std::uint64_t code)
     }
 }
 
-Payments paymentsOf(const TLVParser& fields)
+// Nothing when an amount is beyond any document's total, so that sums cannot overflow.
+std::optional<Payments> paymentsOf(const TLVParser& fields)
 {
     Payments p;
     p.cash = numberOr(fields, tag::kCash, 0);
@@ -32,6 +33,9 @@ Payments paymentsOf(const TLVParser& fields)
     p.postpay = numberOr(fields, tag::kPostpay, 0);
     p.prepay = numberOr(fields, tag::kPrepay, 0);
     p.otherpay = numberOr(fields, tag::kOtherpay, 0);
+    for (const std::uint64_t amount : {p.cash, p.credit, p.postpay, p.prepay, p.otherpay})
+        if (amount > kMaxPayment)
+            return std::nullopt;
     return p;
 }
 
@@ -123,7 +127,10 @@ Reply closeDoc(Context& c, const Request& r)
     const Receipt& receipt = *c.state.receipt;
     if (receipt.positions.empty())
         return Reply::error(response::kNoItems);
-    const Payments paid = paymentsOf(r.fields);
+    const std::optional<Payments> payments = paymentsOf(r.fields);
+    if (!payments)
+        return Reply::error(response::kBadParameter);
+    const Payments& paid = *payments;
     const std::uint64_t total = receipt.total();
     if (paid.nonCash() > total)
         return Reply::error(response::kPaymentTooLarge);

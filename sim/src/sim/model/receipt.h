@@ -23,6 +23,7 @@ std::optional<DocumentKind> documentKind(std::uint16_t docKind);
 inline constexpr std::size_t kMaxPositions = 100;
 inline constexpr std::uint64_t kMaxPrice = 100'000'000'000ull;  // 10 million currency units
 inline constexpr std::uint64_t kMaxQuantity = 100'000'000ull;   // 10 thousand pieces
+inline constexpr std::uint64_t kMaxPayment = kMaxPrice * kMaxQuantity / 10000 * kMaxPositions;
 
 struct Payments {
     std::uint64_t cash = 0, credit = 0, postpay = 0, prepay = 0, otherpay = 0;
