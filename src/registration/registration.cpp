@@ -1,5 +1,6 @@
 #include "registration/registration.h"
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -88,19 +89,21 @@ int runStep(CmdReg& reg, Command& step, const QByteArray& input)
     }
 }
 
+// A step command of type C on the connection of `reg`.
+template <typename C>
+int runStep(CmdReg& reg, const QByteArray& input)
+{
+    if (!reg.connection)
+        return stepFailed(reg, korvex3::kNoHandle);
+    C step(reg.connection->host, reg.port, reg.connection->serial);
+    return runStep(reg, step, input);
+}
+
 }  // namespace
 
-int beginRegistration(CmdReg& reg)
-{
-    CommandBeginRegistration step(reg.connection->host, reg.port, reg.connection->serial);
-    return runStep(reg, step, {});
-}
+int beginRegistration(CmdReg& reg) { return runStep<CommandBeginRegistration>(reg, {}); }
 
-int addRegistrationItem(CmdReg& reg)
-{
-    CommandAddRegItem step(reg.connection->host, reg.port, reg.connection->serial);
-    return runStep(reg, step, QByteArray::fromStdString(reg.itemJson));
-}
+int addRegistrationItem(CmdReg& reg) { return runStep<CommandAddRegItem>(reg, QByteArray::fromStdString(reg.itemJson)); }
 
 int registration(ConnectionInfo* connection, quint16 port, quint16 timeout, quint32& taskId, const char* json,
                  const char*& out)

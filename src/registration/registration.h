@@ -37,6 +37,6 @@ KORVEX3_EXPORT int registration(ConnectionInfo* connection, quint16 port, quint1
 // One step each: the command with a fresh task id, then status queries with that id until
 // the task ends. 0 with `completed` set when it finished; 0 with `resultText` set to the
 // refusal (the command's envelope) or the failure (the status query's envelope); an exchange
-// code, or -4 once `waitLimit` has passed, with `resultText` null.
+// code, -4 once `waitLimit` has passed, or -1 without a connection, with `resultText` null.
 KORVEX3_EXPORT int beginRegistration(CmdReg& reg);
 KORVEX3_EXPORT int addRegistrationItem(CmdReg& reg);
