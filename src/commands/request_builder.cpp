@@ -46,8 +46,9 @@ bool nestedDeeperThan(const std::string& text, int limit)
 Json parseInput(const QByteArray& text)
 {
     const std::string bytes(text.constData(), std::size_t(text.size()));
+    // The parser stops at a zero byte and would take what follows it for the end of the text.
     // Deep values parse fine but overflow the stack when later copied or dumped.
-    if (nestedDeeperThan(bytes, kMaxInputDepth))
+    if (bytes.find('\0') != std::string::npos || nestedDeeperThan(bytes, kMaxInputDepth))
         return Json(Json::value_t::discarded);
     return Json::parse(bytes, nullptr, false);
 }

@@ -30,7 +30,7 @@ enum class Encoding { Utf8, Cp1251 };
 inline constexpr int kMaxInputDepth = 64;
 
 // Parses caller text strictly; null for the text `null`, a discarded value when it does not
-// parse (empty, malformed, too deeply nested). Never throws.
+// parse (empty, malformed, holding a zero byte, too deeply nested). Never throws.
 Json parseInput(const QByteArray& text);
 
 class RequestBuilder {

@@ -1,6 +1,6 @@
 #include "commands/mode/command_keep_alive.h"
 
-#include "commands/request_builder.h"
+#include "commands/builder_options.h"
 
 namespace {
 constexpr quint16 kCode = 224;
@@ -9,9 +9,7 @@ constexpr quint16 kTagTimeout = 138;
 
 int CommandKeepAlive::prepare()
 {
-    korvex::RequestBuilder::Options options;
-    options.taskItem = false;
-    korvex::RequestBuilder request(*this, "keep alive begin", options);
+    korvex::RequestBuilder request(*this, "keep alive begin", korvex::withoutTaskItem());
     if (request.isNull())
         return request.nullResult();
     request.member(kTagTimeout);
