@@ -25,15 +25,16 @@ bool startsWith(const std::string& word, const std::string& prefix)
 
 }  // namespace
 
+// Options may come before or after the command: no JSON text, file or task starts with "--".
 Parsed parseArguments(const std::vector<std::string>& arguments)
 {
     Options options;
-    std::size_t i = 0;
-    for (; i < arguments.size(); ++i) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
-        if (word.empty() || word[0] != '-' || word == "-")
-            break;
-        if (word == "--compact") {
+        if (!startsWith(word, "--") && word != "-h") {
+            words.push_back(word);
+        } else if (word == "--compact") {
             options.compact = true;
         } else if (word == "--log") {
             options.log = true;
@@ -59,19 +60,11 @@ Parsed parseArguments(const std::vector<std::string>& arguments)
     }
     if (options.sim && options.addressGiven)
         return {std::nullopt, "--sim and --address exclude each other"};
-    if (i < arguments.size()) {
-        options.command = arguments[i];
-        options.rest.assign(arguments.begin() + std::ptrdiff_t(i) + 1, arguments.end());
+    if (!words.empty()) {
+        options.command = words.front();
+        options.rest.assign(words.begin() + 1, words.end());
     }
     return {options, {}};
-}
-
-bool asksForHelp(const std::vector<std::string>& rest)
-{
-    for (const std::string& word : rest)
-        if (word == "--help" || word == "-h")
-            return true;
-    return false;
 }
 
 }  // namespace korvex3_cli

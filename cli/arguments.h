@@ -1,5 +1,5 @@
 #pragma once
-// The command line: global options, then a command and its arguments.
+// The command line: the options, a command and its arguments.
 
 #include <optional>
 #include <string>
@@ -19,7 +19,7 @@ struct Options {
     bool compact = false;
     bool log = false;
     bool sim = false;
-    bool help = false;              // --help before any command
+    bool help = false;              // --help: the tool's, or the command's when one is named
     std::string command;            // empty when none was given
     std::vector<std::string> rest;  // the arguments after the command
 };
@@ -31,8 +31,5 @@ struct Parsed {
 };
 
 Parsed parseArguments(const std::vector<std::string>& arguments);
-
-// True when the command's own arguments ask for its help (`COMMAND --help` or `-h`).
-bool asksForHelp(const std::vector<std::string>& rest);
 
 }  // namespace korvex3_cli

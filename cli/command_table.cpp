@@ -36,7 +36,9 @@ const std::vector<Subcommand> table = {
     {"info", "korvex3_get_info", korvex3_get_info,
      "Identity of the register: serial number, firmware version, memory, goods capacity.", "", ""},
     {"state", "korvex3_get_state", korvex3_get_state,
-     "How the register is set up for fiscal work: fiscal drive, tax settings, organisation, clock.", "",
+     "How the register is set up for fiscal work: fiscal drive, tax settings, organisation,\n"
+     "clock.",
+     "",
      ""},
     {"enter", "korvex3_fremu_enter", korvex3_fremu_enter,
      "Enter the fiscal-registrar emulation mode, in which the receipt commands work.", "", ""},
@@ -48,8 +50,8 @@ const std::vector<Subcommand> table = {
     {"fremu-reset", "korvex3_fremu_reset", korvex3_fremu_reset,
      "Reset the emulation. Only the result code comes back, never the register's answer.", "", ""},
     {"query", "korvex3_fremu_query", korvex3_fremu_query,
-     "Ask about a task by its id (the task id that another command reported): the fiscal document it "
-     "produced, the shift, the fiscal drive's flags and counters.",
+     "Ask about a task by its id (the task id that another command reported): the fiscal\n"
+     "document it produced, the shift, the fiscal drive's flags and counters.",
      "", "3"},
     {"open-shift", "korvex3_fremu_open_shift", korvex3_fremu_open_shift, "Open a shift.", kShiftKeys,
      "'{\"user_id\": 1, \"user_name\": \"Ivanova\"}'"},
@@ -66,8 +68,8 @@ const std::vector<Subcommand> table = {
      "additional_props   additional attribute, at most 16 bytes in Windows-1251",
      "'{\"doc_kind\": 1, \"user_id\": 1}'"},
     {"close-doc", "korvex3_fremu_close_doc", korvex3_fremu_close_doc,
-     "Close the open document with its payments; the register fiscalises it as a task (follow it with "
-     "`query TASK`).",
+     "Close the open document with its payments; the register fiscalises it as a task\n"
+     "(follow it with `query TASK`).",
      "cash, credit, postpay, prepay, otherpay   amounts paid, in the register's units\n"
      "forbid_print flag: do not print the document",
      "'{\"cash\": 10000}'"},
@@ -152,9 +154,9 @@ const std::vector<Subcommand> table = {
     {"import-doc2", "korvex3_import_doc2", korvex3_import_doc2,
      "As import-doc, with texts written as \\uXXXX escapes.", kImportKeys, "'{\"fd_doc_id\": 5}'"},
     {"register", "korvex3_fremu_registration", korvex3_fremu_registration,
-     "Register the register with the tax authority: opens a registration, sends each long attribute, "
-     "completes it; every step is followed until the register has done it. Result 0 alone does not "
-     "mean success: read the response.",
+     "Register the register with the tax authority: opens a registration, sends each long\n"
+     "attribute, completes it; every step is followed until the register has done it.\n"
+     "Result 0 alone does not mean success: read the response.",
      "company_name, sale_address, sale_location, ofd_name, fns_site   long attributes\n"
      "regnum, fd_serial, company_inn, taxcode, fd_mode, fd_ext_mode, agents,\n"
      "automat_number, ofd_inn, sender_email, reg_reason, reg_reason_ext",

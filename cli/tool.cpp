@@ -70,8 +70,6 @@ int runTool(const std::vector<std::string>& arguments, Console& console, std::is
         return usageError(console, "no command given");
     if (options.command == "help")
         return help(console, options.rest);
-    if (asksForHelp(options.rest))
-        return help(console, {options.command});
     if (options.command == "receipt")
         return receipt(console, options);
     if (options.command == "demo")
