@@ -1,7 +1,7 @@
 // Faults as they show on the wire, each for its number of replies, and in their text form.
 #include "sim/sim_fixture.h"
 #include "link/packet.h"
-#include "sim/faults/fault_spec.h"
+#include "sim/faults/fault_text.h"
 
 namespace sim_testing {
 namespace {
@@ -115,7 +115,7 @@ TEST_F(FaultTest, EndlessTransfersNeverEnd)
     }
 }
 
-struct SpecCase {
+struct FaultTextCase {
     const char* text;
     bool valid;
     FaultKind kind;
@@ -124,11 +124,11 @@ struct SpecCase {
     int pieces;
 };
 
-class FaultSpecTest : public ::testing::TestWithParam<SpecCase> {};
+class FaultTextTest : public ::testing::TestWithParam<FaultTextCase> {};
 
-TEST_P(FaultSpecTest, Parses)
+TEST_P(FaultTextTest, Parses)
 {
-    const SpecCase& c = GetParam();
+    const FaultTextCase& c = GetParam();
     std::string error;
     const std::optional<Fault> fault = korvex::sim::parseFault(c.text, error);
     ASSERT_EQ(fault.has_value(), c.valid) << c.text << ": " << error;
@@ -142,21 +142,21 @@ TEST_P(FaultSpecTest, Parses)
     EXPECT_EQ(fault->pieces, c.pieces);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, FaultSpecTest,
-                         ::testing::Values(SpecCase{"delay:500", true, FaultKind::kDelay, 1, 500, 0},
-                                           SpecCase{"delay:500@3", true, FaultKind::kDelay, 3, 500, 0},
-                                           SpecCase{"split:0:5@*", true, FaultKind::kSplit, Fault::kAlways, 5, 0},
-                                           SpecCase{"split:4:100", true, FaultKind::kSplit, 1, 100, 4},
-                                           SpecCase{"bad-crc", true, FaultKind::kBadCrc, 1, 0, 0},
-                                           SpecCase{"close-mid@2", true, FaultKind::kCloseMidFrame, 2, 0, 0},
-                                           SpecCase{"endless-status", true, FaultKind::kEndlessStatus, 1, 0, 0},
-                                           SpecCase{"delay", false, {}, 0, 0, 0},
-                                           SpecCase{"delay:-5", false, {}, 0, 0, 0},
-                                           SpecCase{"delay:5x", false, {}, 0, 0, 0},
-                                           SpecCase{"bad-crc:1", false, {}, 0, 0, 0},
-                                           SpecCase{"silent@0", false, {}, 0, 0, 0},
-                                           SpecCase{"silent@", false, {}, 0, 0, 0},
-                                           SpecCase{"explode", false, {}, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Texts, FaultTextTest,
+                         ::testing::Values(FaultTextCase{"delay:500", true, FaultKind::kDelay, 1, 500, 0},
+                                           FaultTextCase{"delay:500@3", true, FaultKind::kDelay, 3, 500, 0},
+                                           FaultTextCase{"split:0:5@*", true, FaultKind::kSplit, Fault::kAlways, 5, 0},
+                                           FaultTextCase{"split:4:100", true, FaultKind::kSplit, 1, 100, 4},
+                                           FaultTextCase{"bad-crc", true, FaultKind::kBadCrc, 1, 0, 0},
+                                           FaultTextCase{"close-mid@2", true, FaultKind::kCloseMidFrame, 2, 0, 0},
+                                           FaultTextCase{"endless-status", true, FaultKind::kEndlessStatus, 1, 0, 0},
+                                           FaultTextCase{"delay", false, {}, 0, 0, 0},
+                                           FaultTextCase{"delay:-5", false, {}, 0, 0, 0},
+                                           FaultTextCase{"delay:5x", false, {}, 0, 0, 0},
+                                           FaultTextCase{"bad-crc:1", false, {}, 0, 0, 0},
+                                           FaultTextCase{"silent@0", false, {}, 0, 0, 0},
+                                           FaultTextCase{"silent@", false, {}, 0, 0, 0},
+                                           FaultTextCase{"explode", false, {}, 0, 0, 0}));
 
 }  // namespace
 }  // namespace sim_testing

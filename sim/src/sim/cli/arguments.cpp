@@ -2,13 +2,13 @@
 
 #include <charconv>
 
-#include "sim/faults/fault_spec.h"
+#include "sim/faults/fault_text.h"
 
 namespace korvex::sim {
 
 const char* const kUsage =
     "usage: korvex3-sim [--host 127.0.0.1] [--port 8080] [--state FILE] [--verbose]\n"
-    "                   [--task-delay MS] [--import-piece BYTES] [--unregistered] [--fault SPEC]...\n"
+    "                   [--task-delay MS] [--import-piece BYTES] [--unregistered] [--fault FAULT]...\n"
     "\n"
     "A simulated Korvex register. It listens on the loopback address unless --host names another.\n"
     "  --state FILE        keep the fiscal drive, the shift and the goods in FILE across restarts\n"
@@ -16,7 +16,7 @@ const char* const kUsage =
     "  --task-delay MS     how long a task reports \"not finished\" (default 20)\n"
     "  --import-piece N    document bytes per import reply (default 256)\n"
     "  --unregistered      start as a register that must be registered first\n"
-    "  --fault SPEC        misbehave; SPEC is KIND[:ARG[:ARG]][@COUNT], COUNT a number or *:\n"
+    "  --fault FAULT        misbehave; FAULT is KIND[:ARG[:ARG]][@COUNT], COUNT a number or *:\n"
     "                      delay:MS  split:PIECES:MS (PIECES 0: byte by byte)  bad-crc  bad-magic\n"
     "                      silent  close  close-mid  overlong  endless-more  endless-status\n";
 

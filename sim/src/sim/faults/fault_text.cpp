@@ -1,4 +1,4 @@
-#include "sim/faults/fault_spec.h"
+#include "sim/faults/fault_text.h"
 
 #include <charconv>
 #include <vector>
@@ -45,18 +45,18 @@ std::vector<std::string> split(const std::string& text, char separator)
 std::optional<Fault> parseFault(const std::string& text, std::string& error)
 {
     Fault fault;
-    std::string spec = text;
-    if (const std::size_t at = spec.rfind('@'); at != std::string::npos) {
-        const std::string count = spec.substr(at + 1);
+    std::string option = text;
+    if (const std::size_t at = option.rfind('@'); at != std::string::npos) {
+        const std::string count = option.substr(at + 1);
         const std::optional<int> n = count == "*" ? std::optional<int>(Fault::kAlways) : number(count);
         if (!n || *n == 0) {
             error = "the count after @ must be a positive number or *: " + text;
             return std::nullopt;
         }
         fault.count = *n;
-        spec.resize(at);
+        option.resize(at);
     }
-    const std::vector<std::string> parts = split(spec, ':');
+    const std::vector<std::string> parts = split(option, ':');
     for (const KindName& kind : kKinds) {
         if (parts[0] != kind.name)
             continue;
