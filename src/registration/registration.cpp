@@ -1,6 +1,5 @@
 #include "registration/registration.h"
 
-#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -10,39 +9,17 @@
 #include "registration/command_add_reg_item.h"
 #include "registration/command_begin_registration.h"
 #include "registration/command_registration.h"
+#include "registration/registration_items.h"
 #include "registration/response.h"
-#include "tlv/codecs.h"
-#include "tlv/json_parser.h"
 
 namespace {
 
-// The long attributes, sent one item each before the completing step, in this order:
-// company_name, sale_address, sale_location, ofd_name, fns_site.
-constexpr quint16 kLongAttributes[] = {91, 93, 94, 95, 97};
-constexpr quint16 kTagFdTag = 87;
 constexpr int kResponseBusy = 3, kExtendedBusy = 103;
 
 bool isZero(const korvex::Response& status) { return status.response() == 0 && status.extended() == 0; }
 bool isBusy(const korvex::Response& status)
 {
     return status.response() == kResponseBusy && status.extended() == kExtendedBusy;
-}
-
-// The item texts of the long attributes present in the input (Windows-1251, up to a zero byte).
-std::vector<std::string> itemTexts(const Json& input)
-{
-    const TLVDictionary* dictionary = korvex::deviceDictionary();
-    const JsonParser reader(dictionary);
-    std::vector<std::string> items;
-    for (const quint16 tag : kLongAttributes) {
-        std::string bytes = reader.getEncoded(input, tag, korvex::cp1251());
-        bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-        if (bytes.empty())
-            continue;
-        const QByteArray value = QByteArray::fromStdString(bytes).toBase64();
-        items.push_back(korvex::compact(Json{{dictionary->name(kTagFdTag), tag}, {"value", value.toStdString()}}));
-    }
-    return items;
 }
 
 int stepFailed(CmdReg& reg, int result)
@@ -120,7 +97,7 @@ int registration(ConnectionInfo* connection, quint16 port, quint16 timeout, quin
     reg.connection = connection;
     reg.port = port;
     int result = beginRegistration(reg);
-    for (const std::string& item : itemTexts(input)) {
+    for (const std::string& item : registrationItems(input)) {
         if (result != korvex3::kOk || !reg.completed)
             break;
         reg.itemJson = item;
