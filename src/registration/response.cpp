@@ -38,7 +38,12 @@ bool refuseDeepNesting(int depth, Json::parse_event_t event, Json&)
 Response::Response(const char* text)
 {
     KORVEX_LOG("response ctor");
-    document = Json::parse(text ? text : "", refuseDeepNesting);
+    try {
+        document = Json::parse(text ? text : "", refuseDeepNesting);
+    } catch (const Json::out_of_range& error) {
+        // A number too large for any C++ type ("1e400") is malformed text to our callers.
+        throw Json::parse_error::create(101, 0, error.what(), nullptr);
+    }
     readCode(document, "response", response_);
     readCode(document, "extended", extended_);
 }
