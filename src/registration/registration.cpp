@@ -28,6 +28,26 @@ int stepFailed(CmdReg& reg, int result)
     return result;
 }
 
+// True when prepare() builds a whole request of type C from `input`; nothing is connected.
+template <typename C>
+bool builds(const QByteArray& input)
+{
+    C command(QString(), 0, QString());
+    command.taskId = 1;  // the steps carry a task item
+    command.input = input;
+    return command.prepare() == korvex3::kOk && !command.request.isEmpty();
+}
+
+// Input the steps would refuse (a bad taxpayer number, an attribute too long for its item) is
+// found before the opening step, so that it never leaves a registration open on the register.
+bool buildsEveryStep(const QByteArray& text, const std::vector<std::string>& items)
+{
+    for (const std::string& item : items)
+        if (!builds<CommandAddRegItem>(QByteArray::fromStdString(item)))
+            return false;
+    return builds<CommandRegistration>(text);
+}
+
 // The step procedure shared by the opening and the item steps.
 int runStep(CmdReg& reg, Command& step, const QByteArray& input)
 {
@@ -92,12 +112,15 @@ int registration(ConnectionInfo* connection, quint16 port, quint16 timeout, quin
         return korvex3::kNoHandle;
     if (input.is_null() || input.is_discarded())
         return korvex3::kInvalidFields;
+    const std::vector<std::string> items = registrationItems(input);
+    if (!buildsEveryStep(text, items))
+        return korvex3::kInvalidFields;
 
     CmdReg reg;
     reg.connection = connection;
     reg.port = port;
     int result = beginRegistration(reg);
-    for (const std::string& item : registrationItems(input)) {
+    for (const std::string& item : items) {
         if (result != korvex3::kOk || !reg.completed)
             break;
         reg.itemJson = item;

@@ -28,8 +28,8 @@ struct CmdReg {
     std::chrono::milliseconds waitLimit = kWaitLimit;
 };
 
-// The whole conversation. -1 for a null connection, -8 for json that is null or not JSON
-// (nothing sent, out and taskId unwritten). A step the register refuses or fails stops the
+// The whole conversation. -1 for a null connection, -8 for json that is null, not JSON, or
+// holds a field one of the steps would refuse (nothing sent, out and taskId unwritten). A step the register refuses or fails stops the
 // sequence with 0 and that verdict's envelope in out; an exchange failure with its code and
 // out null. Otherwise out is the completing command's envelope and taskId its task id.
 KORVEX3_EXPORT int registration(ConnectionInfo* connection, quint16 port, quint16 timeout, quint32& taskId,

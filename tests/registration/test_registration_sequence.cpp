@@ -171,6 +171,17 @@ TEST_F(RegistrationSequence, InputThatIsNullOrNotJsonIsRefusedWithoutExchange)
     EXPECT_EQ(peer.connections(), 0);
 }
 
+TEST_F(RegistrationSequence, InputALaterStepWouldRefuseOpensNoRegistration)
+{
+    const std::string longName = R"({"company_name":")" + std::string(70000, 'A') + "\"}";
+    for (const std::string& json : {std::string(R"({"company_inn":"7707083894"})"), longName}) {
+        EXPECT_EQ(registerWith(json.c_str()), korvex3::kInvalidFields) << json.substr(0, 40);
+        EXPECT_STREQ(out, "untouched");
+        EXPECT_EQ(taskId, 777u);
+    }
+    EXPECT_EQ(peer.connections(), 0);
+}
+
 TEST_F(RegistrationSequence, AnExchangeFailureEndsWithItsCode)
 {
     ConnectionInfo nowhere;
