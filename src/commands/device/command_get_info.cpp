@@ -1,7 +1,7 @@
 #include "commands/device/command_get_info.h"
 
 #include "api/log.h"
-#include "link/packet.h"
+#include "commands/request_builder.h"
 #include "tlv/reply_fields.h"
 
 namespace {
@@ -9,12 +9,7 @@ constexpr quint16 kCode = 1;
 constexpr quint16 kTagVersion = 1, kTagBuild = 2, kTagFlags = 3;
 }  // namespace
 
-int CommandGetInfo::prepare()
-{
-    Command::prepare();
-    request = Packet::make(kCode, serial, {});
-    return korvex3::kOk;
-}
+int CommandGetInfo::prepare() { return korvex::prepareEmpty(*this, kCode); }
 
 Json CommandGetInfo::parse(const QByteArray& body)
 {

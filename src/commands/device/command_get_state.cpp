@@ -1,17 +1,12 @@
 #include "commands/device/command_get_state.h"
 
 #include "api/log.h"
-#include "link/packet.h"
+#include "commands/request_builder.h"
 #include "tlv/reply_fields.h"
 
 using korvex::Text;
 
-int CommandGetState::prepare()
-{
-    Command::prepare();
-    request = Packet::make(6, serial, {});
-    return korvex3::kOk;
-}
+int CommandGetState::prepare() { return korvex::prepareEmpty(*this, 6); }
 
 Json CommandGetState::parse(const QByteArray& body)
 {
