@@ -75,8 +75,7 @@ void printToolHelp(std::ostream& out)
         << "it is checked to be JSON before anything is sent. Without one the library gets an empty text.\n\n"
         << "commands (exported function they call):\n";
     for (const Subcommand& command : subcommands())
-        out << "  " << std::left << std::setw(20) << command.name << std::setw(34) << command.exported
-            << '\n';
+        out << "  " << std::left << std::setw(20) << command.name << command.exported << '\n';
     out << "tool commands:\n";
     for (const ToolCommand& command : toolCommands)
         out << "  " << std::left << std::setw(20) << command.synopsis << command.summary << '\n';
